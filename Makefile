@@ -1,0 +1,25 @@
+# The two commands a person needs: `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+# CI builds with warnings as errors.
+WERROR := $(if $(CI),ON,OFF)
+
+.PHONY: setup configure build run test clean
+
+setup:
+	@bash scripts/setup-deps.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DLUMBLE_WERROR=$(WERROR) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j$$(nproc)
+
+run: build
+	@$(BUILD_DIR)/lumble
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$$(nproc)
+
+clean:
+	@rm -rf $(BUILD_DIR)
