@@ -1,0 +1,35 @@
+#include "app/app.h"
+
+#include <QMenuBar>
+
+#include <exception>
+#include <iostream>
+
+App::App(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName("Lumble");
+}
+
+bool App::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        reportFailure(failure.what());
+    } catch (...) {
+        reportFailure("unknown failure");
+    }
+    return true;
+}
+
+void App::reportFailure(const std::string& problem)
+{
+    std::cerr << "lumble: unexpected failure: " << problem << '\n';
+    if (!onFailure_)
+        return;
+    try {
+        onFailure_(problem);
+    } catch (...) {
+        std::cerr << "lumble: could not recover from the failure\n";
+    }
+}

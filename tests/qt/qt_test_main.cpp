@@ -1,0 +1,11 @@
+#include "app/app.h"
+
+#include <gtest/gtest.h>
+
+// The widget tests share one application object, as the program does.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    App app(argc, argv);
+    return RUN_ALL_TESTS();
+}
