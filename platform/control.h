@@ -26,9 +26,10 @@ enum class Control {
 };
 
 inline constexpr std::array<std::string_view, 16> controlNames = {
-    "pnlWordFlash", "ddlWordLists", "btnStart", "WordButton", "WordTextbox", "txtInstructions",
-    "btnQuit", "WordDisplay", "txtWellDone", "btnMore", "txtFeedback", "txtScore",
-    "txtYouScored", "txtFeedbackMessage", "chkboxHandwritingLetters", "stinfo",
+    "pnlWordFlash",    "ddlWordLists", "btnStart",     "WordButton",         "WordTextbox",
+    "txtInstructions", "btnQuit",      "WordDisplay",  "txtWellDone",        "btnMore",
+    "txtFeedback",     "txtScore",     "txtYouScored", "txtFeedbackMessage", "chkboxHandwritingLetters",
+    "stinfo",
 };
 
 constexpr std::string_view controlName(Control control)

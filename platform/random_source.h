@@ -14,8 +14,7 @@ public:
     virtual std::size_t below(std::size_t n) = 0;
 };
 
-template <typename T>
-void shuffle(std::vector<T>& items, RandomSource& random)
+template <typename T> void shuffle(std::vector<T>& items, RandomSource& random)
 {
     for (std::size_t i = items.size(); i > 1; --i)
         std::swap(items[i - 1], items[random.below(i)]);

@@ -1,0 +1,38 @@
+#include "game/letter_check.h"
+
+#include "text/unicode_text.h"
+
+namespace lumble {
+
+std::string expectedLetter(const GameState& state)
+{
+    return characterAt(state.PhraseToSpell, state.intCurrentLetter);
+}
+
+LetterCheckResult checkLetter(GameState& state, std::string_view letter, bool hint)
+{
+    const std::string expected = expectedLetter(state);
+    // A finished word, or a position outside it, has no letter left to match.
+    if (state.boolWordFinished || expected.empty() || !equalsIgnoringCase(letter, expected))
+        return {.beep = true, .wordCompleted = false};
+
+    const auto firstStar = state.PhraseToSpellMask.find('*');
+    if (firstStar != std::string::npos)
+        state.PhraseToSpellMask.replace(firstStar, 1, letter);
+    if (hint && state.CountAvailable > 0)
+        --state.CountAvailable;
+    if (characterCount(state.PhraseToSpell) == state.intCurrentLetter) {
+        state.boolWordFinished = true;
+        state.CountCorrect += state.CountAvailable;
+        return {.beep = false, .wordCompleted = true};
+    }
+    ++state.intCurrentLetter;
+    return {};
+}
+
+std::string pointsCaption(int countAvailable)
+{
+    return "points: " + std::to_string(countAvailable);
+}
+
+} // namespace lumble

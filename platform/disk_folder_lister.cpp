@@ -1,0 +1,87 @@
+#include "platform/disk_folder_lister.h"
+
+#include "text/unicode_text.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+
+namespace lumble {
+
+namespace {
+
+ListingProblem problemOf(const std::filesystem::path& folder, std::error_code error)
+{
+    std::error_code ignored;
+    const auto status = std::filesystem::status(folder, ignored);
+    if (!std::filesystem::exists(status))
+        return ListingProblem::missing;
+    if (!std::filesystem::is_directory(status))
+        return ListingProblem::notAFolder;
+    return error ? ListingProblem::unreadable : ListingProblem::none;
+}
+
+struct Sortable {
+    std::string key;
+    FolderEntry entry;
+};
+
+} // namespace
+
+DiskFolderLister::DiskFolderLister()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    collator_.reset(icu::Collator::createInstance(icu::Locale::getDefault(), status));
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator_.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+    }
+    if (collator_)
+        collator_->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+}
+
+DiskFolderLister::~DiskFolderLister() = default;
+
+FolderListing DiskFolderLister::list(const std::filesystem::path& folder) const
+{
+    FolderListing listing;
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    if (error) {
+        listing.problem = problemOf(folder, error);
+        if (listing.problem == ListingProblem::none)
+            listing.problem = ListingProblem::unreadable;
+        return listing;
+    }
+
+    std::vector<Sortable> sortable;
+    for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (error) {
+            listing.problem = ListingProblem::unreadable;
+            break;
+        }
+        const std::string raw = it->path().filename().string();
+        FolderEntry entry{it->path(), toNfc(raw), !raw.starts_with('.')};
+        // One sort key per entry: far cheaper than asking the collator per comparison.
+        std::string key;
+        if (collator_) {
+            const icu::UnicodeString name = icu::UnicodeString::fromUTF8(entry.name);
+            std::vector<uint8_t> bytes(static_cast<std::size_t>(collator_->getSortKey(name, nullptr, 0)));
+            collator_->getSortKey(name, bytes.data(), static_cast<int32_t>(bytes.size()));
+            key.assign(bytes.begin(), bytes.end());
+        }
+        sortable.push_back({std::move(key), std::move(entry)});
+    }
+    // Names the collator ranks equal fall back to their bytes, so the order is total.
+    std::sort(sortable.begin(), sortable.end(), [](const Sortable& a, const Sortable& b) {
+        return a.key != b.key ? a.key < b.key : a.entry.path.filename() < b.entry.path.filename();
+    });
+    listing.entries.reserve(sortable.size());
+    for (auto& item : sortable)
+        listing.entries.push_back(std::move(item.entry));
+    return listing;
+}
+
+} // namespace lumble
