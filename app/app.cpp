@@ -1,7 +1,5 @@
 #include "app/app.h"
 
-#include <QMenuBar>
-
 #include <exception>
 #include <iostream>
 

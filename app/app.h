@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
 
 #include <functional>
 #include <string>
-
-class QMenuBar;
 
 // The application object. Its one duty beyond Qt's is the boundary around
 // event dispatch: anything thrown inside a handler is reported and handed to

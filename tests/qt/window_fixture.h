@@ -56,7 +56,7 @@ protected:
     }
 
     TempLibrary library;
-    FakeSystem system{library.root()};
+    FakeSystem system{library.root(), {1280, 1024}};
     DiskFolderLister lister;
     FileTextReader reader;
     ScriptedRandom random;

@@ -12,6 +12,12 @@
 
 namespace lumble::testing {
 
+// The value of one control in an array indexed by control.
+template <typename Array> auto& at(Array& values, Control control)
+{
+    return values[static_cast<std::size_t>(control)];
+}
+
 // Draws the queued numbers in turn (each taken modulo n), then 0.
 class ScriptedRandom : public RandomSource {
 public:
@@ -76,10 +82,6 @@ public:
     void showWordPicture(Size size) override { shownPictures.push_back(size); }
 
 private:
-    template <typename Array> static auto& at(Array& values, Control control)
-    {
-        return values[static_cast<std::size_t>(control)];
-    }
     std::array<Rect, 16> rects_{};
     std::array<bool, 16> visible_{};
     std::array<std::string, 16> texts_{};
