@@ -7,6 +7,7 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace lumble {
 
@@ -33,7 +34,11 @@ struct Sortable {
 DiskFolderLister::DiskFolderLister()
 {
     UErrorCode status = U_ZERO_ERROR;
-    collator_.reset(icu::Collator::createInstance(icu::Locale::getDefault(), status));
+    // The C locale maps to en_US_POSIX, whose byte-like order puts "Zoo" before
+    // "apple"; people expect the common order there, as in any other language.
+    const icu::Locale& user = icu::Locale::getDefault();
+    const bool posix = std::string_view(user.getName()) == "en_US_POSIX";
+    collator_.reset(icu::Collator::createInstance(posix ? icu::Locale::getRoot() : user, status));
     if (U_FAILURE(status)) {
         status = U_ZERO_ERROR;
         collator_.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
