@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: setup configure build run test clean
+.PHONY: setup configure build run test clean sample-words
 
 setup:
 	@bash scripts/setup-deps.sh
@@ -23,3 +23,7 @@ test: build
 
 clean:
 	@rm -rf $(BUILD_DIR)
+
+# Redraws the sample library's pictures (needs fonts-noto-color-emoji and python3-pil).
+sample-words:
+	@/usr/bin/python3 tools/make_sample_words.py words
