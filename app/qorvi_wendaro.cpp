@@ -166,6 +166,8 @@ void qorviWendaro::createControls()
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(design.wraps);
+            if (design.kind == Kind::pictureWell)
+                label->setAccessibleName("picture");
             widget = label;
             break;
         }

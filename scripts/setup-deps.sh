@@ -11,8 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation
-  xvfb xdotool x11-utils imagemagick
-  at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus dbus-x11
+  xvfb xdotool x11-utils imagemagick libx11-dev python3
+  at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus dbus-bin
   libjpeg-turbo-progs hyperfine time
 )
 
