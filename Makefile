@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: setup configure build run test clean sample-words
+.PHONY: setup configure build run test clean sample-words screenshots
 
 setup:
 	@bash scripts/setup-deps.sh
@@ -27,3 +27,7 @@ clean:
 # Redraws the sample library's pictures (needs fonts-noto-color-emoji and python3-pil).
 sample-words:
 	@/usr/bin/python3 tools/make_sample_words.py words
+
+# Pictures of the three pages, taken from the real program under Xvfb.
+screenshots: build
+	@bash tools/take_screenshots.sh $(BUILD_DIR)/lumble
