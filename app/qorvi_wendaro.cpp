@@ -296,13 +296,15 @@ std::optional<lumble::Size> qorviWendaro::openWordPicture(const lumble::FolderEn
     return picture_->size();
 }
 
-void qorviWendaro::showWordPicture(lumble::Size size)
+bool qorviWendaro::showWordPicture(lumble::Size size)
 {
     QImage image = picture_ ? picture_->render(size) : QImage();
     picture_.reset();
-    if (image.isNull())
+    const bool decoded = !image.isNull();
+    if (!decoded)
         image = lumble::placeholderPicture(size);
     static_cast<QLabel*>(control(Control::WordDisplay))->setPixmap(QPixmap::fromImage(std::move(image)));
+    return decoded;
 }
 
 void qorviWendaro::keyPressEvent(QKeyEvent* event)

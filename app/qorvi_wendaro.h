@@ -49,7 +49,7 @@ public:
     std::optional<std::string> selectedWordListText() const override;
     bool isHandwritingChecked() const override;
     std::optional<lumble::Size> openWordPicture(const lumble::FolderEntry& item) override;
-    void showWordPicture(lumble::Size size) override;
+    bool showWordPicture(lumble::Size size) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -216,6 +216,14 @@ void Game::moveTo(Control control, Point at)
     window_.setGeometry(control, rect);
 }
 
+void Game::reportUnshownPicture()
+{
+    // The child plays on with a grey square; the adult finds the name on the start page.
+    const std::string& name = state_.WordFile->name;
+    std::cerr << "lumble: not a picture, shown as a grey square: " << state_.WordFile->path.string() << '\n';
+    window_.setText(Control::stinfo, "Not a picture, shown as a grey square: " + name);
+}
+
 void Game::PositionStartScreen()
 {
     const StartScreenSizes sizes{
@@ -236,9 +244,6 @@ void Game::PositionStartScreen()
 void Game::PositionWordControls()
 {
     const auto picture = window_.openWordPicture(*state_.WordFile);
-    if (!picture)
-        std::cerr << "lumble: not a picture, showing a placeholder: " << state_.WordFile->path.string()
-                  << '\n';
     const auto layout = wordPageLayout({
         window_.geometry(Control::pnlWordFlash),
         picture.value_or(placeholderPictureSize),
@@ -247,7 +252,9 @@ void Game::PositionWordControls()
         window_.geometry(Control::WordButton).width,
     });
     window_.setGeometry(Control::txtWellDone, layout.txtWellDone);
-    window_.showWordPicture(sizeOf(layout.WordDisplay));
+    const bool shown = window_.showWordPicture(sizeOf(layout.WordDisplay));
+    if (!picture || !shown)
+        reportUnshownPicture();
     window_.setGeometry(Control::WordDisplay, layout.WordDisplay);
     window_.setGeometry(Control::WordTextbox, layout.WordTextbox);
     window_.setGeometry(Control::WordButton, layout.WordButton);

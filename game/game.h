@@ -46,6 +46,7 @@ private:
     void advanceFromFinishedWord();
     void refreshWordPage();
     void moveTo(Control control, Point at);
+    void reportUnshownPicture();
     void describeLibrary(std::size_t wordListCount);
 
     Window& window_;

@@ -39,7 +39,8 @@ public:
     virtual std::optional<Size> openWordPicture(const FolderEntry& item) = 0;
     // Puts the picture last opened, scaled smoothly to `size`, into the picture
     // well; a neutral placeholder of that size when it could not be decoded.
-    virtual void showWordPicture(Size size) = 0;
+    // False when the placeholder was shown.
+    virtual bool showWordPicture(Size size) = 0;
 };
 
 } // namespace lumble

@@ -216,6 +216,8 @@ TEST_F(GameTest, ItemThatIsNotAPictureGetsAPlaceholderLaidOutByTheSameRules)
     const Rect well = window.geometry(Control::WordDisplay);
     EXPECT_EQ((Size{well.width, well.height}), window.shownPictures.front());
     EXPECT_EQ(well.top, 80 + (560 - well.height) / 2);
+    EXPECT_NE(window.text(Control::stinfo).find("notes.txt"), std::string::npos)
+        << "the adult learns which file";
 }
 
 TEST_F(GameTest, PhraseWithoutAnyWordIsSkipped)

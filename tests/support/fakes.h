@@ -79,7 +79,11 @@ public:
     std::optional<std::string> selectedWordListText() const override;
     bool isHandwritingChecked() const override { return handwritingChecked; }
     std::optional<Size> openWordPicture(const FolderEntry& item) override;
-    void showWordPicture(Size size) override { shownPictures.push_back(size); }
+    bool showWordPicture(Size size) override
+    {
+        shownPictures.push_back(size);
+        return true;
+    }
 
 private:
     std::array<Rect, 16> rects_{};
