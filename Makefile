@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: setup configure build run test clean sample-words screenshots
+.PHONY: setup configure build run test test-asan fuzz clean sample-words screenshots
 
 setup:
 	@bash scripts/setup-deps.sh
@@ -21,8 +21,21 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$$(nproc)
 
+# The test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: setup
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMBLE_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j$$(nproc)
+	@ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j$$(nproc) -E '^e2e_'
+
+# Each fuzz target for FUZZ_SECONDS seconds (libFuzzer, clang++).
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMBLE_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j$$(nproc)
+	@bash tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz
 
 # Redraws the sample library's pictures (needs fonts-noto-color-emoji and python3-pil).
 sample-words:
