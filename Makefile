@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: setup configure build run test test-asan fuzz clean sample-words screenshots
+.PHONY: setup configure build run test test-asan fuzz bench clean sample-words screenshots
 
 setup:
 	@bash scripts/setup-deps.sh
@@ -34,8 +34,14 @@ fuzz: setup
 	@cmake --build build-fuzz -j$$(nproc)
 	@bash tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
+# Speed and memory, each goal printed as a ratio to its floor (release build).
+bench: setup
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMBLE_BENCH=ON -DLUMBLE_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j$$(nproc)
+	@bash bench/run_bench.sh build-bench
+
 clean:
-	@rm -rf $(BUILD_DIR) build-asan build-fuzz
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench
 
 # Redraws the sample library's pictures (needs fonts-noto-color-emoji and python3-pil).
 sample-words:

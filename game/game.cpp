@@ -174,7 +174,7 @@ bool Game::WordSelect()
     while (!state_.WordList.empty()) {
         state_.WordFile = state_.WordList.front();
         WordSelectSpell(phraseOfName(state_.WordFile->name));
-        state_.WordList.erase(state_.WordList.begin());
+        state_.WordList.pop_front();
         if (state_.PhraseToSpell.empty()) {
             std::cerr << "lumble: skipping " << state_.WordFile->path.string() << ": no word to spell\n";
             continue;

@@ -4,6 +4,7 @@
 #include "platform/folder_lister.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,8 @@ namespace lumble {
 
 // The main window's game state, with the values it has when the window is created.
 struct GameState {
-    std::vector<FolderEntry> WordList;
+    // Words leave from the front, so a deque keeps every advance cheap in long lists.
+    std::deque<FolderEntry> WordList;
     std::optional<FolderEntry> WordFile;
     std::optional<FolderEntry> WordFolder;
     bool boolWordFinished = false;

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <utility>
-#include <vector>
 
 namespace lumble {
 
@@ -14,7 +13,8 @@ public:
     virtual std::size_t below(std::size_t n) = 0;
 };
 
-template <typename T> void shuffle(std::vector<T>& items, RandomSource& random)
+// Fisher-Yates over any random-access sequence.
+template <typename Sequence> void shuffle(Sequence& items, RandomSource& random)
 {
     for (std::size_t i = items.size(); i > 1; --i)
         std::swap(items[i - 1], items[random.below(i)]);
