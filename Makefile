@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # CI builds with warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: setup configure build run test test-asan fuzz bench clean sample-words screenshots
+.PHONY: setup configure build run test test-asan fuzz bench install package clean sample-words screenshots
 
 setup:
 	@bash scripts/setup-deps.sh
@@ -33,6 +33,16 @@ fuzz: setup
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMBLE_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j$$(nproc)
 	@bash tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# Installs under PREFIX (and DESTDIR, when set).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, checked by lintian.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls *.deb
+	@lintian --tag-display-limit 0 $(BUILD_DIR)/*.deb || true
 
 # Speed and memory, each goal printed as a ratio to its floor (release build).
 bench: setup

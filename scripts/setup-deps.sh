@@ -14,6 +14,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick libx11-dev python3
   at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus dbus-bin
   libjpeg-turbo-progs hyperfine time
+  librsvg2-bin dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()
