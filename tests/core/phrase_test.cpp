@@ -34,25 +34,25 @@ const PhraseCase phraseCases[] = {
     {"   .png", 0, {"", "   ", "", "", std::nullopt}},
 };
 
-class PhrasePiecesTest : public ::testing::TestWithParam<PhraseCase> {};
+class PhrasePiecesTest : public ::testing::TestWithParam<PhraseCase> {
+protected:
+    PhrasePieces pieces() const
+    {
+        testing::ScriptedRandom random;
+        random.draws = {GetParam().draw};
+        return WordSelectSpell(GetParam().name, phraseOfName(GetParam().name), random);
+    }
+};
 
 TEST_P(PhrasePiecesTest, NameGivesTheWordToSpellAndTheMaskedPhrase)
 {
-    const auto& example = GetParam();
-    testing::ScriptedRandom random;
-    random.draws = {example.draw};
-    const std::string phrase = phraseOfName(example.name);
-    const auto pieces = WordSelectSpell(example.name, phrase, random);
-    EXPECT_EQ(pieces, example.expected);
+    EXPECT_EQ(pieces(), GetParam().expected);
 }
 
 TEST_P(PhrasePiecesTest, PiecesRebuildThePhrase)
 {
-    const auto& example = GetParam();
-    testing::ScriptedRandom random;
-    random.draws = {example.draw};
-    const std::string phrase = phraseOfName(example.name);
-    const auto pieces = WordSelectSpell(example.name, phrase, random);
+    const std::string phrase = phraseOfName(GetParam().name);
+    const auto pieces = this->pieces();
     const std::string masked =
         maskedPhrase(pieces.PhraseToSpellStart, pieces.PhraseToSpellMask, pieces.PhraseToSpellEnd);
     EXPECT_EQ(characterCount(masked), characterCount(phrase));
