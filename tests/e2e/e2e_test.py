@@ -242,7 +242,7 @@ def play_game(lumble, session, panel, hints):
         picture = wait_for("the picture", lambda: lumble.shown("image", "picture"))[0]
         word = next(w for w in PICTURES if len(w) == len(phrase.name))
         check(phrase.name == "*" * len(word), f"the masked word shows asterisks, got {phrase.name!r}")
-        check(button.name == f"points: {len(word)}", f"caption {button.name!r}")
+        wait_for(f"the caption points: {len(word)}", lambda: button.name == f"points: {len(word)}")
         check(lumble.extents(picture) == expected_picture(panel, PICTURES[word]),
               f"the picture of {word} at {lumble.extents(picture)}")
         tenth = PANEL[1] // 10
@@ -252,7 +252,7 @@ def play_game(lumble, session, panel, hints):
         if hints:
             lumble.click(button)
             wait_for("the hint", lambda: lumble.shown("label")[0].name.startswith(word[0]))
-            check(lumble.shown("push button")[0].name == f"points: {len(word) - 1}", "a hint costs a point")
+            wait_for("a hint to cost a point", lambda: lumble.shown("push button")[0].name == f"points: {len(word) - 1}")
             typed = 1
         session.bells_rung()
         xdotool("type", "--delay", "40", "z")
@@ -261,7 +261,7 @@ def play_game(lumble, session, panel, hints):
         check(session.bells_rung() == 0, "right letters do not beep")
         banner = wait_for("Word Complete!", lambda: lumble.shown("label", "Word Complete!"))[0]
         check(lumble.extents(banner) == (panel[0], panel[1], PANEL[0], PANEL[1] // 10), "banner misplaced")
-        check(lumble.shown("label")[0].name == word, "the whole word shows")
+        wait_for("the whole word", lambda: lumble.shown("label")[0].name == word)
         played.append(word)
         xdotool("key", "Return")
         wait_for("the next page", lambda: not lumble.shown("label", "Word Complete!"))
