@@ -25,7 +25,7 @@ test: build
 test-asan: setup
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMBLE_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j$$(nproc)
-	@ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j$$(nproc) -E '^e2e_'
+	@ctest --test-dir build-asan --output-on-failure -j$$(nproc) -E '^e2e_'
 
 # Each fuzz target for FUZZ_SECONDS seconds (libFuzzer, clang++).
 FUZZ_SECONDS ?= 60

@@ -13,6 +13,14 @@ struct FormatCase {
     Size size;
 };
 
+// A GIF of one pixel, written out by hand: Qt reads GIF but does not write it.
+std::string onePixelGif()
+{
+    static constexpr char gif[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                                  ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;";
+    return std::string(gif, sizeof gif - 1);
+}
+
 std::vector<FormatCase> formatCases()
 {
     return {
@@ -25,13 +33,7 @@ std::vector<FormatCase> formatCases()
          "<svg xmlns='http://www.w3.org/2000/svg' width='300' height='150'>"
          "<rect width='300' height='150' fill='teal'/></svg>",
          {300, 150}},
-        // A GIF of one pixel, written out by hand: Qt reads GIF but does not write it.
-        {"dot.gif",
-         std::string(
-             "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00"
-             "\x00\x02\x02\x44\x01\x00;",
-             42),
-         {1, 1}},
+        {"dot.gif", onePixelGif(), {1, 1}},
     };
 }
 
