@@ -21,6 +21,8 @@ namespace {
 
 enum class Kind { pagePanel, dropDown, button, label, pictureWell, checkBox };
 
+using Handler = void (lumble::Game::*)();
+
 struct ControlDesign {
     Control control;
     Kind kind;
@@ -29,20 +31,30 @@ struct ControlDesign {
     bool visible;
     const char* text;
     int fontPoints; // 0: the system font
-    bool wraps = false;
     std::optional<Colour> colour = std::nullopt;
+    Handler press = nullptr;
+    bool wraps = false;
 };
 
 constexpr Colour black{0, 0, 0};
 constexpr Colour green{0, 255, 0};
+using lumble::Game;
 
 // The controls as the window is created, in creation order.
 const ControlDesign controlDesigns[] = {
     {Control::pnlWordFlash, Kind::pagePanel, -1, {0, 0, 1000, 800}, true, "", 0},
     {Control::ddlWordLists, Kind::dropDown, 0, {100, 400, 800, 60}, true, "", 48},
-    {Control::btnStart, Kind::button, 0, {350, 600, 300, 60}, true, "Start", 48},
-    {Control::WordButton, Kind::button, 1, {0, 700, 1000, 100}, true, "next", 64},
-    {Control::WordTextbox, Kind::label, 1, {0, 400, 1000, 300}, true, "Word", 36, true, black},
+    {Control::btnStart, Kind::button, 0, {350, 600, 300, 60}, true, "Start", 48, {}, &Game::btnStart_Action},
+    {Control::WordButton,
+     Kind::button,
+     1,
+     {0, 700, 1000, 100},
+     true,
+     "next",
+     64,
+     {},
+     &Game::WordButton_Action},
+    {Control::WordTextbox, Kind::label, 1, {0, 400, 1000, 300}, true, "Word", 36, black, nullptr, true},
     {Control::txtInstructions,
      Kind::label,
      0,
@@ -50,25 +62,59 @@ const ControlDesign controlDesigns[] = {
      true,
      "Choose a list then press 'Start'",
      48,
-     false,
      black},
-    {Control::btnQuit, Kind::button, 0, {350, 672, 300, 60}, true, "Quit", 48},
+    {Control::btnQuit, Kind::button, 0, {350, 672, 300, 60}, true, "Quit", 48, {}, &Game::btnQuit_Action},
     {Control::WordDisplay, Kind::pictureWell, 1, {484, 126, 32, 32}, true, "", 0},
-    {Control::txtWellDone, Kind::label, 1, {0, 0, 1000, 100}, false, "Well Done!", 64, false, green},
-    {Control::btnMore, Kind::button, 2, {120, 620, 800, 60}, true, "More...", 48},
-    {Control::txtFeedback, Kind::label, 2, {120, 120, 800, 60}, true, "Well Done!", 64, false, green},
-    {Control::txtScore, Kind::label, 2, {120, 350, 800, 60}, true, "score", 48, false, black},
-    {Control::txtYouScored, Kind::label, 2, {120, 250, 800, 60}, true, "You Scored", 48, false, black},
-    {Control::txtFeedbackMessage, Kind::label, 2, {120, 450, 800, 60}, true, "feedback", 48, false, black},
+    {Control::txtWellDone, Kind::label, 1, {0, 0, 1000, 100}, false, "Well Done!", 64, green},
+    {Control::btnMore, Kind::button, 2, {120, 620, 800, 60}, true, "More...", 48, {}, &Game::btnMore_Action},
+    {Control::txtFeedback, Kind::label, 2, {120, 120, 800, 60}, true, "Well Done!", 64, green},
+    {Control::txtScore, Kind::label, 2, {120, 350, 800, 60}, true, "score", 48, black},
+    {Control::txtYouScored, Kind::label, 2, {120, 250, 800, 60}, true, "You Scored", 48, black},
+    {Control::txtFeedbackMessage, Kind::label, 2, {120, 450, 800, 60}, true, "feedback", 48, black},
     {Control::chkboxHandwritingLetters,
      Kind::checkBox,
      0,
      {723, 602, 177, 20},
      false,
      "HandwritingLetters",
-     0},
-    {Control::stinfo, Kind::label, 0, {200, 760, 600, 20}, true, "", 0, false, black},
+     0,
+     {},
+     &Game::chkboxHandwritingLetters_Action},
+    {Control::stinfo, Kind::label, 0, {200, 760, 600, 20}, true, "", 0, black},
 };
+
+QWidget* makeWidget(const ControlDesign& design, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(design.text);
+    switch (design.kind) {
+    case Kind::pagePanel: {
+        auto* panel = new QStackedWidget(parent);
+        for (int page = 0; page < 3; ++page)
+            panel->addWidget(new QWidget(panel));
+        return panel;
+    }
+    case Kind::dropDown:
+        return new QComboBox(parent);
+    case Kind::button: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::checkBox:
+        return new QCheckBox(text, parent);
+    case Kind::label:
+    case Kind::pictureWell:
+        break;
+    }
+    auto* label = new QLabel(text, parent);
+    // Names come from files: never let them be read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(design.wraps);
+    if (design.kind == Kind::pictureWell)
+        label->setAccessibleName("picture");
+    return label;
+}
 
 QFont designFont(int points)
 {
@@ -122,62 +168,9 @@ void qorviWendaro::applyWindowSettings()
 void qorviWendaro::createControls()
 {
     for (const auto& design : controlDesigns) {
-        QWidget* parent = design.page < 0 ? centralWidget() : panel_->widget(design.page);
-        const QString text = QString::fromUtf8(design.text);
-        QWidget* widget = nullptr;
-        switch (design.kind) {
-        case Kind::pagePanel:
-            panel_ = new QStackedWidget(parent);
-            for (int page = 0; page < 3; ++page)
-                panel_->addWidget(new QWidget(panel_));
-            panel_->setCurrentIndex(0);
-            widget = panel_;
-            break;
-        case Kind::dropDown:
-            wordLists_ = new QComboBox(parent);
-            widget = wordLists_;
-            break;
-        case Kind::button: {
-            auto* button = new QPushButton(text, parent);
-            button->setAutoDefault(false);
-            widget = button;
-            connect(button, &QPushButton::clicked, this, [this, control = design.control] {
-                switch (control) {
-                case Control::btnStart:
-                    game_.btnStart_Action();
-                    break;
-                case Control::WordButton:
-                    game_.WordButton_Action();
-                    break;
-                case Control::btnQuit:
-                    game_.btnQuit_Action();
-                    break;
-                default:
-                    game_.btnMore_Action();
-                    break;
-                }
-            });
-            break;
-        }
-        case Kind::label:
-        case Kind::pictureWell: {
-            auto* label = new QLabel(text, parent);
-            // Names come from files: never let them be read as markup.
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignCenter);
-            label->setWordWrap(design.wraps);
-            if (design.kind == Kind::pictureWell)
-                label->setAccessibleName("picture");
-            widget = label;
-            break;
-        }
-        case Kind::checkBox:
-            handwriting_ = new QCheckBox(text, parent);
-            connect(handwriting_, &QCheckBox::toggled, this,
-                    [this] { game_.chkboxHandwritingLetters_Action(); });
-            widget = handwriting_;
-            break;
-        }
+        QWidget* widget = makeWidget(design, design.page < 0 ? centralWidget() : panel_->widget(design.page));
+        if (design.kind == Kind::pagePanel)
+            panel_ = static_cast<QStackedWidget*>(widget); // the parent of every later control
         widget->setObjectName(QString::fromUtf8(lumble::controlName(design.control)));
         widget->setFocusPolicy(Qt::NoFocus);
         widget->setFont(designFont(design.fontPoints));
@@ -186,7 +179,17 @@ void qorviWendaro::createControls()
         controls_[static_cast<std::size_t>(design.control)] = widget;
         setGeometry(design.control, design.rect);
         widget->setVisible(design.visible);
+        if (design.press) {
+            // A check box fires after the platform has toggled it; a button on its press.
+            const auto handler = [this, press = design.press] { (game_.*press)(); };
+            if (auto* box = qobject_cast<QCheckBox*>(widget))
+                connect(box, &QCheckBox::toggled, this, handler);
+            else
+                connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, handler);
+        }
     }
+    wordLists_ = static_cast<QComboBox*>(control(Control::ddlWordLists));
+    handwriting_ = static_cast<QCheckBox*>(control(Control::chkboxHandwritingLetters));
 }
 
 void qorviWendaro::showOnMainScreen()
