@@ -41,28 +41,14 @@ constexpr Colour green{0, 255, 0};
 using lumble::Game;
 
 // The controls as the window is created, in creation order.
+// clang-format off
 const ControlDesign controlDesigns[] = {
     {Control::pnlWordFlash, Kind::pagePanel, -1, {0, 0, 1000, 800}, true, "", 0},
     {Control::ddlWordLists, Kind::dropDown, 0, {100, 400, 800, 60}, true, "", 48},
     {Control::btnStart, Kind::button, 0, {350, 600, 300, 60}, true, "Start", 48, {}, &Game::btnStart_Action},
-    {Control::WordButton,
-     Kind::button,
-     1,
-     {0, 700, 1000, 100},
-     true,
-     "next",
-     64,
-     {},
-     &Game::WordButton_Action},
+    {Control::WordButton, Kind::button, 1, {0, 700, 1000, 100}, true, "next", 64, {}, &Game::WordButton_Action},
     {Control::WordTextbox, Kind::label, 1, {0, 400, 1000, 300}, true, "Word", 36, black, nullptr, true},
-    {Control::txtInstructions,
-     Kind::label,
-     0,
-     {100, 182, 800, 120},
-     true,
-     "Choose a list then press 'Start'",
-     48,
-     black},
+    {Control::txtInstructions, Kind::label, 0, {100, 182, 800, 120}, true, "Choose a list then press 'Start'", 48, black},
     {Control::btnQuit, Kind::button, 0, {350, 672, 300, 60}, true, "Quit", 48, {}, &Game::btnQuit_Action},
     {Control::WordDisplay, Kind::pictureWell, 1, {484, 126, 32, 32}, true, "", 0},
     {Control::txtWellDone, Kind::label, 1, {0, 0, 1000, 100}, false, "Well Done!", 64, green},
@@ -71,17 +57,11 @@ const ControlDesign controlDesigns[] = {
     {Control::txtScore, Kind::label, 2, {120, 350, 800, 60}, true, "score", 48, black},
     {Control::txtYouScored, Kind::label, 2, {120, 250, 800, 60}, true, "You Scored", 48, black},
     {Control::txtFeedbackMessage, Kind::label, 2, {120, 450, 800, 60}, true, "feedback", 48, black},
-    {Control::chkboxHandwritingLetters,
-     Kind::checkBox,
-     0,
-     {723, 602, 177, 20},
-     false,
-     "HandwritingLetters",
-     0,
-     {},
+    {Control::chkboxHandwritingLetters, Kind::checkBox, 0, {723, 602, 177, 20}, false, "HandwritingLetters", 0, {},
      &Game::chkboxHandwritingLetters_Action},
     {Control::stinfo, Kind::label, 0, {200, 760, 600, 20}, true, "", 0, black},
 };
+// clang-format on
 
 QWidget* makeWidget(const ControlDesign& design, QWidget* parent)
 {
