@@ -1,7 +1,9 @@
 # Installed layout: the executable in a folder of its own with the sample library
 # beside it as `words` (a link into the architecture-independent data), and a
 # link in bin/. The program resolves its own links, so started through bin/ it
-# still finds lib/lumble/words.
+# still finds lib/lumble/words. The folder is plain lib/lumble rather than
+# GNUInstallDirs' libdir, which on Debian is multiarch (lib/x86_64-linux-gnu), so
+# that the manual page and the install notes can name one path on every machine.
 install(TARGETS lumble RUNTIME DESTINATION lib/lumble)
 install(DIRECTORY words/ DESTINATION share/lumble/words)
 install(CODE [[
@@ -49,7 +51,7 @@ of pictures whose file names carry the phrases.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6")
