@@ -49,6 +49,23 @@ DiskFolderLister::DiskFolderLister()
 
 DiskFolderLister::~DiskFolderLister() = default;
 
+std::string DiskFolderLister::sortKey(const std::string& name) const
+{
+    if (!collator_)
+        return {};
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
+    // Most keys fit in the first try; a longer one is asked for again at its size.
+    std::string key(64, '\0');
+    auto length =
+        collator_->getSortKey(text, reinterpret_cast<uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
+    if (static_cast<std::size_t>(length) > key.size()) {
+        key.resize(static_cast<std::size_t>(length));
+        length = collator_->getSortKey(text, reinterpret_cast<uint8_t*>(key.data()), length);
+    }
+    key.resize(static_cast<std::size_t>(length));
+    return key;
+}
+
 FolderListing DiskFolderLister::list(const std::filesystem::path& folder) const
 {
     FolderListing listing;
@@ -70,14 +87,7 @@ FolderListing DiskFolderLister::list(const std::filesystem::path& folder) const
         const std::string raw = it->path().filename().string();
         FolderEntry entry{it->path(), toNfc(raw), !raw.starts_with('.')};
         // One sort key per entry: far cheaper than asking the collator per comparison.
-        std::string key;
-        if (collator_) {
-            const icu::UnicodeString name = icu::UnicodeString::fromUTF8(entry.name);
-            std::vector<uint8_t> bytes(static_cast<std::size_t>(collator_->getSortKey(name, nullptr, 0)));
-            collator_->getSortKey(name, bytes.data(), static_cast<int32_t>(bytes.size()));
-            key.assign(bytes.begin(), bytes.end());
-        }
-        sortable.push_back({std::move(key), std::move(entry)});
+        sortable.push_back({sortKey(entry.name), std::move(entry)});
     }
     // Names the collator ranks equal fall back to their bytes, so the order is total.
     std::sort(sortable.begin(), sortable.end(), [](const Sortable& a, const Sortable& b) {

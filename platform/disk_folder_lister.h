@@ -5,6 +5,7 @@
 #include <unicode/uversion.h>
 
 #include <memory>
+#include <string>
 
 U_NAMESPACE_BEGIN
 class Collator;
@@ -23,6 +24,9 @@ public:
     FolderListing list(const std::filesystem::path& folder) const override;
 
 private:
+    // Bytes that sort as the collator orders the names.
+    std::string sortKey(const std::string& name) const;
+
     std::unique_ptr<icu::Collator> collator_;
 };
 
