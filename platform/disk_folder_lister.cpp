@@ -13,15 +13,20 @@ namespace lumble {
 
 namespace {
 
-ListingProblem problemOf(const std::filesystem::path& folder, std::error_code error)
+// Why a folder could not be opened for listing. Only a path that is not there
+// is missing; one that cannot even be looked at (no permission on the way, a
+// link loop) is unreadable.
+ListingProblem problemOf(const std::filesystem::path& folder)
 {
-    std::error_code ignored;
-    const auto status = std::filesystem::status(folder, ignored);
-    if (!std::filesystem::exists(status))
+    std::error_code error;
+    const auto status = std::filesystem::status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found)
         return ListingProblem::missing;
+    if (error)
+        return ListingProblem::unreadable;
     if (!std::filesystem::is_directory(status))
         return ListingProblem::notAFolder;
-    return error ? ListingProblem::unreadable : ListingProblem::none;
+    return ListingProblem::unreadable;
 }
 
 struct Sortable {
@@ -72,9 +77,7 @@ FolderListing DiskFolderLister::list(const std::filesystem::path& folder) const
     std::error_code error;
     std::filesystem::directory_iterator it(folder, error);
     if (error) {
-        listing.problem = problemOf(folder, error);
-        if (listing.problem == ListingProblem::none)
-            listing.problem = ListingProblem::unreadable;
+        listing.problem = problemOf(folder);
         return listing;
     }
 
