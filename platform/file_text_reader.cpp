@@ -2,6 +2,7 @@
 
 #include "text/unicode_text.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +13,9 @@ namespace {
 
 std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::size_t limit)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Whatever the path turns out to be, opening it must neither wait (a FIFO
+    // without a writer) nor make a terminal ours.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat facts {};
@@ -24,6 +27,8 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file, st
     char buffer[65536];
     while (contents.size() < limit) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got <= 0)
             break;
         contents.append(buffer, static_cast<std::size_t>(got));

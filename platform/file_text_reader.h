@@ -7,7 +7,8 @@
 namespace lumble {
 
 // Reads regular files only, so a FIFO or a device can never block the game,
-// and at most `limit` bytes of them.
+// and at most `limit` bytes of them. Bytes that are not UTF-8 become U+FFFD; a
+// NUL byte stays in its line like any other character.
 class FileTextReader : public TextFileReader {
 public:
     static constexpr std::size_t defaultLimit = 4 * 1024 * 1024;
