@@ -1,5 +1,4 @@
 #include "layout/page_layouts.h"
-#include "layout/whole.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +46,8 @@ const WordPageCase wordPageCases[] = {
     // Too thin to keep a whole pixel across: one pixel all the same.
     {{0, 0}, {3, 2000}, {500, 80, 1, 560}},
     {{0, 0}, {5000, 1}, {150, 360, 700, 1}},
+    // A picture that reports no size is fitted as a single pixel, never divided by.
+    {{0, 0}, {0, 0}, {500, 360, 1, 1}},
 };
 
 class WordPageLayoutTest : public ::testing::TestWithParam<WordPageCase> {};
@@ -80,17 +81,6 @@ TEST(ResultsPageLayout, CentresTheScoreWithTheCaptionAbove)
         const Rect panel{example.panel.left, example.panel.top, 1000, 800};
         EXPECT_EQ(resultsPageLayout(panel, {800, 60}, {800, 60}, {800, 60}), example.expected);
     }
-}
-
-TEST(Whole, RoundsToNearestWithHalvesAwayFromZero)
-{
-    const struct {
-        double value;
-        int expected;
-    } cases[] = {{12.5, 13}, {-12.5, -13}, {666.666, 667},     {566.4, 566},
-                 {-0.4, 0},  {0.84, 1},    {1e12, 2147483647}, {-1e12, -2147483647 - 1}};
-    for (const auto& example : cases)
-        EXPECT_EQ(whole(example.value), example.expected) << example.value;
 }
 
 } // namespace
