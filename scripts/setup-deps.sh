@@ -10,7 +10,7 @@ packages=(
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation
+  fonts-liberation fonts-noto-color-emoji python3-pil
   xvfb xdotool x11-utils imagemagick libx11-dev python3
   at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus dbus-bin
   libjpeg-turbo-progs hyperfine time

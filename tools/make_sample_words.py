@@ -2,7 +2,8 @@
 """Renders the sample word library's pictures from Debian's Noto Color Emoji font.
 
 The font (package fonts-noto-color-emoji) is under the SIL Open Font License 1.1;
-the pictures are drawings of its glyphs, see /usr/share/doc/fonts-noto-color-emoji/copyright.
+the pictures are drawings of its glyphs, see /usr/share/doc/fonts-noto-color-emoji/copyright
+and words/.LICENSE-pictures.txt (its leading "." keeps it off the start page).
 
 Each row of SAMPLE_LIBRARY is one picture: its path below words/ (the file name
 carries the phrase and, optionally, the word to spell) and the emoji drawn.
@@ -29,7 +30,7 @@ SAMPLE_LIBRARY = [
     ("Animals/wild/frog.png", "\U0001F438", "#ebf7e6"),
     ("Animals/wild/owl.png", "\U0001F989", "#f2eee8"),
     ("Animals/wild/bee.png", "\U0001F41D", "#fffbe0"),
-    ("Animals/wild/yak.png", "\U0001F403", "#f3f3f3"),
+    ("Animals/wild/lion.png", "\U0001F981", "#fdf6e3"),
     ("Food/fruit/apple.png", "\U0001F34E", "#fdeeee"),
     ("Food/fruit/pear.png", "\U0001F350", "#f4f9e4"),
     ("Food/fruit/peach.png", "\U0001F351", "#fdf1ea"),
@@ -37,7 +38,7 @@ SAMPLE_LIBRARY = [
     ("Food/meals/egg.png", "\U0001F95A", "#f7f4ee"),
     ("Food/meals/cake.png", "\U0001F370", "#fdf0f4"),
     ("Food/meals/bread.png", "\U0001F35E", "#fbf3e6"),
-    ("Food/meals/soup.png", "\U0001F963", "#eef4f8"),
+    ("Food/meals/pizza.png", "\U0001F355", "#fdf3e8"),
     # Names beginning with "." are hidden: this list and this item are never played.
     (".Drafts/new/pie.png", "\U0001F967", "#f7efe6"),
     ("Food/meals/.not yet.pie.png", "\U0001F967", "#f7efe6"),
@@ -45,7 +46,7 @@ SAMPLE_LIBRARY = [
     ("Sentences/home/we go on the bus.bus.png", "\U0001F68C", "#fdeceb"),
     ("Sentences/home/the sun is hot.sun.png", "\u2600\ufe0f", "#fffae0"),
     ("Sentences/home/I can see a ship.ship.png", "\U0001F6A2", "#e8f3fb"),
-    ("Sentences/home/my hat is blue.hat.png", "\U0001F3A9", "#eef0fb"),
+    ("Sentences/home/my hat is black.hat.png", "\U0001F3A9", "#eef0fb"),
     ("Sentences/home/a fish can swim.fish.png", "\U0001F41F", "#e6f5f8"),
     ("Sentences/home/the moon at night.moon.png", "\U0001F319", "#eceaf6"),
     ("Sentences/home/a duck in the pond.duck.png", "\U0001F986", "#e9f5ee"),
