@@ -16,9 +16,9 @@ LetterCheckResult checkLetter(GameState& state, std::string_view letter, bool hi
     if (state.boolWordFinished || expected.empty() || !equalsIgnoringCase(letter, expected))
         return {.beep = true, .wordCompleted = false};
 
-    const auto firstStar = state.PhraseToSpellMask.find('*');
-    if (firstStar != std::string::npos)
-        state.PhraseToSpellMask.replace(firstStar, 1, letter);
+    // The next hidden character sits at the current position: looking for the
+    // first "*" would find a revealed letter when the word itself holds a "*".
+    state.PhraseToSpellMask = replaceCharacterAt(state.PhraseToSpellMask, state.intCurrentLetter, letter);
     if (hint && state.CountAvailable > 0)
         --state.CountAvailable;
     if (characterCount(state.PhraseToSpell) == state.intCurrentLetter) {

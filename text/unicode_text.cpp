@@ -5,6 +5,9 @@
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
+#include <optional>
+#include <utility>
+
 namespace lumble {
 
 namespace {
@@ -31,6 +34,15 @@ bool isAscii(std::string_view utf8)
     return true;
 }
 
+// The UTF-16 bounds of the character at a 1-based position; nothing outside the text.
+std::optional<std::pair<int32_t, int32_t>> characterBounds(const icu::UnicodeString& text, int position)
+{
+    if (position < 1 || position > text.countChar32())
+        return std::nullopt;
+    const int32_t start = text.moveIndex32(0, position - 1);
+    return std::pair{start, text.moveIndex32(start, 1)};
+}
+
 } // namespace
 
 std::string toNfc(std::string_view utf8)
@@ -54,14 +66,19 @@ int characterCount(std::string_view text)
 
 std::string characterAt(std::string_view text, int position)
 {
-    if (position < 1)
-        return {};
     const icu::UnicodeString decoded = decode(text);
-    if (position > decoded.countChar32())
-        return {};
-    const int32_t start = decoded.moveIndex32(0, position - 1);
-    const int32_t end = decoded.moveIndex32(start, 1);
-    return encode(decoded.tempSubStringBetween(start, end));
+    const auto bounds = characterBounds(decoded, position);
+    return bounds ? encode(decoded.tempSubStringBetween(bounds->first, bounds->second)) : std::string();
+}
+
+std::string replaceCharacterAt(std::string_view text, int position, std::string_view replacement)
+{
+    const icu::UnicodeString decoded = decode(text);
+    const auto bounds = characterBounds(decoded, position);
+    if (!bounds)
+        return std::string(text);
+    return encode(decoded.tempSubStringBetween(0, bounds->first)) + std::string(replacement) +
+           encode(decoded.tempSubString(bounds->second));
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)

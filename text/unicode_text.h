@@ -16,6 +16,10 @@ int characterCount(std::string_view text);
 // The character at a 1-based position; empty past the end or before the start.
 std::string characterAt(std::string_view text, int position);
 
+// The text with its character at a 1-based position replaced; unchanged when
+// the position lies outside the text.
+std::string replaceCharacterAt(std::string_view text, int position, std::string_view replacement);
+
 // Equal ignoring letter case, by Unicode simple case folding character for
 // character: É equals é, Σ equals σ and ς. Texts of different lengths differ.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

@@ -56,6 +56,11 @@ const Scenario scenarios[] = {
      3},
     {"doubled letters", "all", {{"a", "a**", 3, false}, {"l", "al*", 3, false}, {"l", "all", 3, false}}, 3},
     {"one letter by hint", "a", {{"?", "a", 0, false}}, 0},
+    // File names may hold "*": a revealed one must not be taken for a hidden letter.
+    {"a star in the word stays in its place",
+     "*a*",
+     {{"*", "***", 3, false}, {"a", "*a*", 3, false}, {"?", "*a*", 2, false}},
+     2},
 };
 
 class LetterCheckTest : public ::testing::TestWithParam<Scenario> {};
