@@ -85,14 +85,22 @@ class Session:
         return Lumble(self._spawn([os.path.join(folder, "lumble")], cwd="/", stdout=subprocess.DEVNULL))
 
     def _start_xvfb(self, screen):
-        # Xvfb picks a free display number itself and writes it here once it accepts clients.
+        # Xvfb picks a free display number itself and writes it here once it accepts
+        # clients. Without -noreset it would reset whenever its last client left and
+        # turn away whoever connected meanwhile.
         reader, writer = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(writer), "-screen", "0", f"{screen[0]}x{screen[1]}x24",
+        self._spawn(["Xvfb", "-displayfd", str(writer), "-noreset", "-screen", "0", f"{screen[0]}x{screen[1]}x24",
                      "-nolisten", "tcp"], pass_fds=(writer,))
         os.close(writer)
-        check(select.select([reader], [], [], 20)[0], "Xvfb did not start")
-        number = os.read(reader, 64).decode().strip()
+        said = b""
+        # Xvfb writes the number and the newline separately, and stops if the pipe closes in between.
+        while not said.endswith(b"\n"):
+            check(select.select([reader], [], [], 20)[0], "Xvfb did not start")
+            heard = os.read(reader, 64)
+            check(heard, "Xvfb did not start")
+            said += heard
         os.close(reader)
+        number = said.decode().strip()
         check(number.isdigit(), "Xvfb did not say which display it took")
         return f":{number}"
 
@@ -333,9 +341,10 @@ def play_game(lumble, session, panel, hints, capitals):
 def run(args):
     screen = tuple(int(side) for side in args.screen.split("x"))
     folder = tempfile.mkdtemp(prefix="lumble-e2e-")
-    session = Session(screen, args.bell_listener)
     started = time.monotonic()
+    session = None
     try:
+        session = Session(screen, args.bell_listener)
         shutil.copy2(args.lumble, os.path.join(folder, "lumble"))
         library = make_library(folder)
 
@@ -387,12 +396,14 @@ def run(args):
         return 0
     except Exception as failure:  # every way of failing is reported the same way
         print(f"e2e {args.screen}: FAILED: {failure}", file=sys.stderr)
-        shot = os.path.join(tempfile.gettempdir(), f"lumble-e2e-{args.screen}.png")
-        subprocess.run(["import", "-window", "root", shot], timeout=20)
-        print(f"the screen at that moment: {shot}", file=sys.stderr)
+        if "DISPLAY" in os.environ:
+            shot = os.path.join(tempfile.gettempdir(), f"lumble-e2e-{args.screen}.png")
+            subprocess.run(["import", "-window", "root", shot], timeout=20)
+            print(f"the screen at that moment: {shot}", file=sys.stderr)
         return 1
     finally:
-        session.close()
+        if session:
+            session.close()
         shutil.rmtree(folder, ignore_errors=True)
 
 
