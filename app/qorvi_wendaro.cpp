@@ -100,7 +100,10 @@ QFont designFont(int points)
 {
     if (points == 0)
         return QFont();
-    QFont font("Times New Roman", points);
+    // The sizes were designed where a point is a pixel; at X11's 96 dpi the same
+    // points overflow their controls and cut off the descenders.
+    QFont font("Times New Roman");
+    font.setPixelSize(points);
     // Metric-compatible stand-ins (Liberation Serif) keep the designed layout.
     font.setStyleHint(QFont::Serif);
     return font;
