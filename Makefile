@@ -59,4 +59,4 @@ sample-words:
 
 # Pictures of the three pages, taken from the real program under Xvfb.
 screenshots: build
-	@bash tools/take_screenshots.sh $(BUILD_DIR)/lumble
+	@/usr/bin/python3 tools/take_screenshots.py $(BUILD_DIR)/lumble

@@ -8,15 +8,15 @@ screen reader reads it; every beep is heard as an XKB bell notification.
 """
 import argparse
 import os
-import select
 import shutil
-import signal
 import struct
-import subprocess
 import sys
 import tempfile
 import time
 import zlib
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from x_session import Session, check, in_private_bus, wait_for, xdotool  # noqa: E402
 
 SKIPPED = 77  # the test's SKIP_RETURN_CODE in CTest
 
@@ -38,170 +38,6 @@ def png(width, height, rgb):
     row = b"\x00" + bytes(rgb) * width
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
             chunk(b"IDAT", zlib.compress(row * height)) + chunk(b"IEND", b""))
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wait_for(what, probe, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.05)
-
-
-class Session:
-    """Xvfb, a private D-Bus with the accessibility bus, and the bell listener."""
-
-    def __init__(self, screen, bell_listener):
-        self.processes = []
-        self.display = self._start_xvfb(screen)
-        os.environ["DISPLAY"] = self.display
-        os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        os.environ["QT_QPA_PLATFORM"] = "xcb"
-        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stdout=subprocess.DEVNULL)
-        self.bells = self._spawn([bell_listener], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-        check(self.bells.stdout.readline().strip() == b"ready", "the bell listener did not start")
-        os.set_blocking(self.bells.stdout.fileno(), False)
-        self.heard = b""
-
-    def _spawn(self, command, **kwargs):
-        kwargs.setdefault("stdin", subprocess.DEVNULL)
-        process = subprocess.Popen(command, stderr=subprocess.DEVNULL, **kwargs)
-        self.processes.append(process)
-        return process
-
-    def start_lumble(self, folder):
-        return Lumble(self._spawn([os.path.join(folder, "lumble")], cwd="/", stdout=subprocess.DEVNULL))
-
-    def _start_xvfb(self, screen):
-        # Xvfb picks a free display number itself and writes it here once it accepts
-        # clients. Without -noreset it would reset whenever its last client left and
-        # turn away whoever connected meanwhile.
-        reader, writer = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(writer), "-noreset", "-screen", "0", f"{screen[0]}x{screen[1]}x24",
-                     "-nolisten", "tcp"], pass_fds=(writer,))
-        os.close(writer)
-        said = b""
-        # Xvfb writes the number and the newline separately, and stops if the pipe closes in between.
-        while not said.endswith(b"\n"):
-            check(select.select([reader], [], [], 20)[0], "Xvfb did not start")
-            heard = os.read(reader, 64)
-            check(heard, "Xvfb did not start")
-            said += heard
-        os.close(reader)
-        number = said.decode().strip()
-        check(number.isdigit(), "Xvfb did not say which display it took")
-        return f":{number}"
-
-    def _listen(self, what, heard_enough):
-        def probe():
-            try:
-                self.heard += os.read(self.bells.stdout.fileno(), 65536)
-            except BlockingIOError:
-                pass
-            return heard_enough()
-
-        wait_for(what, probe)
-
-    def wait_for_bells(self, count, what):
-        self._listen(what, lambda: self.heard.count(b"bell\n") >= count)
-        self.heard = self.heard.replace(b"bell\n", b"", count)
-
-    def bells_before_mark(self):
-        """The bells rung since the last call, counted without waiting a while:
-        the listener rings a bell of its own, which comes after them."""
-        self.bells.stdin.write(b"\n")
-        self.bells.stdin.flush()
-        self._listen("the bell listener's mark", lambda: b"mark\n" in self.heard)
-        before, _, self.heard = self.heard.partition(b"mark\n")
-        return before.count(b"bell\n")
-
-    def close(self):
-        for process in reversed(self.processes):
-            process.kill()
-            process.wait()
-        # Services that the buses started on our behalf go too.
-        for entry in os.listdir("/proc"):
-            if entry.isdigit() and int(entry) != os.getpid():
-                try:
-                    if os.getsid(int(entry)) == os.getsid(0):
-                        os.kill(int(entry), signal.SIGKILL)
-                except OSError:
-                    pass
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, timeout=20, capture_output=True, text=True).stdout
-
-
-class Lumble:
-    """The running program, seen through AT-SPI."""
-
-    def __init__(self, process):
-        self.process = process
-        import pyatspi
-        self.pyatspi = pyatspi
-        self.app = wait_for("lumble on the accessibility bus", self._find_app, timeout=20)
-        self.frame = wait_for("the main window", lambda: self._first(self.app, "frame"))
-
-    def _find_app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Lumble" and app.get_process_id() == self.process.pid:
-                return app
-        return None
-
-    def _first(self, node, role):
-        for child in node:
-            if child is not None and child.getRoleName() == role:
-                return child
-        return None
-
-    def extents(self, node):
-        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return (box.x, box.y, box.width, box.height)
-
-    def x_window(self):
-        """The main window's geometry as the X server has it, not as Qt tells it."""
-        ids = wait_for("the window on the X server", lambda: xdotool(
-            "search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^Lumble$").split())
-        check(len(ids) == 1, f"one visible window, found {len(ids)}")
-        shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", ids[0]).split())
-        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-
-    def page(self):
-        """The controls of the page shown, in creation order, as (role, name, node)."""
-        central = self._first(self.frame, "filler")
-        panel = self._first(central, "layered pane")
-        for page in panel:
-            if page.getState().contains(self.pyatspi.STATE_SHOWING):
-                return [(child.getRoleName(), child.name, child) for child in page
-                        if child.getState().contains(self.pyatspi.STATE_SHOWING)]
-        return []
-
-    def shown(self, role, name=None):
-        return [node for r, n, node in self.page() if r == role and (name is None or n == name)]
-
-    def click(self, node):
-        x, y, w, h = self.extents(node)
-        xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
-
-    def wait_exit(self):
-        try:
-            return self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            raise Failure("lumble did not quit")
 
 
 def make_library(folder):
@@ -262,17 +98,6 @@ def check_start_page(lumble, screen):
           f"information line {info.name!r} at {lumble.extents(info)}")
     check(not lumble.shown("check box"), "the handwriting check box stays hidden")
     return panel
-
-
-def choose_word_list(lumble, name):
-    """Opens the drop-down with a click and clicks the row, as a teacher would."""
-    combo = lumble.shown("combo box")[0]
-    lumble.click(combo)
-    row = wait_for(f"the row {name} on the screen", lambda: [
-        item for item in combo[0]
-        if item.name == name and item.getState().contains(lumble.pyatspi.STATE_SHOWING)])[0]
-    lumble.click(row)
-    wait_for(f"{name} chosen", lambda: combo.name == name)
 
 
 def check_word_page(lumble, panel):
@@ -354,13 +179,13 @@ def run(args):
         check(lumble.extents(lumble.frame) == (0, 0, *screen), f"the frame covers {lumble.extents(lumble.frame)}")
         panel = check_start_page(lumble, screen)
 
-        choose_word_list(lumble, "Colours")
+        lumble.choose_word_list("Colours")
         xdotool("type", "ab")
         lumble.click(lumble.shown("push button", "Start")[0])
         session.wait_for_bells(1, "a beep for a word list without pictures")
         wait_for("the empty list named", lambda: lumble.shown("label", "The word list Colours has no pictures to play."))
         check(session.bells_before_mark() == 0, "keys on the start page are ignored without a beep")
-        choose_word_list(lumble, "Animals")
+        lumble.choose_word_list("Animals")
         lumble.click(lumble.shown("push button", "Start")[0])
 
         # On a screen lower than the panel the big button lies off the screen's
@@ -396,10 +221,10 @@ def run(args):
         return 0
     except Exception as failure:  # every way of failing is reported the same way
         print(f"e2e {args.screen}: FAILED: {failure}", file=sys.stderr)
-        if "DISPLAY" in os.environ:
+        if session:
             shot = os.path.join(tempfile.gettempdir(), f"lumble-e2e-{args.screen}.png")
-            subprocess.run(["import", "-window", "root", shot], timeout=20)
-            print(f"the screen at that moment: {shot}", file=sys.stderr)
+            if session.screenshot(shot):
+                print(f"the screen at that moment: {shot}", file=sys.stderr)
         return 1
     finally:
         if session:
@@ -412,28 +237,12 @@ def main():
     parser.add_argument("--lumble", required=True)
     parser.add_argument("--bell-listener", required=True)
     parser.add_argument("--screen", default="1280x1024")
-    parser.add_argument("--inside-private-bus", action="store_true")
     args = parser.parse_args()
-    if args.inside_private_bus:
-        os.setsid()  # everything started from here is ended with the session
-        sys.exit(run(args))
     if shutil.which("Xvfb") is None:
         # make setup installs it, so CI never skips.
         print("e2e: Xvfb is not installed (make setup installs it)", file=sys.stderr)
         sys.exit(1 if os.environ.get("CI") else SKIPPED)
-    # A private session bus, so the accessibility bus sees only this program. Its
-    # output goes through a file: daemons it starts must not hold our output open.
-    with tempfile.TemporaryFile() as log:
-        try:
-            finished = subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv, "--inside-private-bus"],
-                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT, timeout=150)
-            status = finished.returncode
-        except subprocess.TimeoutExpired:
-            status = 1
-            print("e2e: timed out", file=sys.stderr)
-        log.seek(0)
-        sys.stdout.write(log.read().decode(errors="replace"))
-    sys.exit(status)
+    sys.exit(in_private_bus(lambda: run(args), timeout=150))
 
 
 if __name__ == "__main__":
