@@ -48,6 +48,10 @@ std::optional<std::vector<std::string>> FileTextReader::readLines(const std::fil
         return std::nullopt;
     std::vector<std::string> lines;
     std::string_view rest = *contents;
+    // Windows editors often begin a UTF-8 file with a byte order mark; it is no
+    // part of the first line's text.
+    if (rest.starts_with("\xEF\xBB\xBF"))
+        rest.remove_prefix(3);
     // A read-line loop reads at least once, and a final line ending ends the last line.
     do {
         const auto end = rest.find('\n');

@@ -27,6 +27,9 @@ TEST(FileTextReader, ReadsLinesAsAReadLineLoopWould)
         {"cafe\xCC\x81*\xFF\n", {"caf\xC3\xA9*\xEF\xBF\xBD"}},
         // A NUL byte is kept as a character of its line.
         {"a\0*b\n"s, {"a\0*b"s}},
+        // A byte order mark, as Windows editors write, is not part of the first key.
+        {"\xEF\xBB\xBFx*c\r\ny*a\r\n", {"x*c", "y*a"}},
+        {"\xEF\xBB\xBF", {""}},
     };
     FileTextReader reader;
     for (const auto& example : cases) {
