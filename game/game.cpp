@@ -98,7 +98,18 @@ void Game::btnStart_Action()
     }
     system_.beep();
     if (chosen)
-        window_.setText(Control::stinfo, "The word list " + *chosen + " has no pictures to play.");
+        reportEmptyWordList(*chosen);
+}
+
+void Game::reportEmptyWordList(const std::string& name)
+{
+    // Only a list that gave nothing is worth a second look at its folder.
+    const bool unreadable =
+        state_.WordFolder && lister_.list(state_.WordFolder->path).problem == ListingProblem::unreadable;
+    const std::string info =
+        "The word list " + name + (unreadable ? " cannot be read." : " has no pictures to play.");
+    std::cerr << "lumble: " << info << '\n';
+    window_.setText(Control::stinfo, info);
 }
 
 void Game::WordButton_Action()
