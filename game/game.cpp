@@ -5,6 +5,7 @@
 #include "game/results.h"
 #include "layout/page_layouts.h"
 #include "library/folder_item_list.h"
+#include "library/unreadable_folder_noter.h"
 #include "library/word_gathering.h"
 #include "text/unicode_text.h"
 
@@ -85,10 +86,13 @@ void Game::btnStart_Action()
 {
     const auto chosen = window_.selectedWordListText();
     state_.WordFolder = chosen ? childNamed(lister_, wordsFolder(), *chosen) : std::nullopt;
+    const UnreadableFolderNoter noter(lister_);
     if (state_.WordFolder) {
-        for (auto& item : gatherWordItems(lister_, state_.WordFolder->path))
+        for (auto& item : gatherWordItems(noter, state_.WordFolder->path))
             state_.WordList.push_back(std::move(item));
     }
+    for (const auto& folder : noter.unreadable())
+        reportUnreadableFolder(folder);
     shuffle(state_.WordList, random_);
     state_.CountCorrect = 0;
     state_.CountViewed = 0;
@@ -97,19 +101,18 @@ void Game::btnStart_Action()
         return;
     }
     system_.beep();
-    if (chosen)
-        reportEmptyWordList(*chosen);
+    if (chosen && noter.unreadable().empty()) {
+        const std::string info = "The word list " + *chosen + " has no pictures to play.";
+        std::cerr << "lumble: " << info << '\n';
+        window_.setText(Control::stinfo, info);
+    }
 }
 
-void Game::reportEmptyWordList(const std::string& name)
+void Game::reportUnreadableFolder(const std::filesystem::path& folder)
 {
-    // Only a list that gave nothing is worth a second look at its folder.
-    const bool unreadable =
-        state_.WordFolder && lister_.list(state_.WordFolder->path).problem == ListingProblem::unreadable;
-    const std::string info =
-        "The word list " + name + (unreadable ? " cannot be read." : " has no pictures to play.");
-    std::cerr << "lumble: " << info << '\n';
-    window_.setText(Control::stinfo, info);
+    std::cerr << "lumble: cannot read the folder " << folder.string() << '\n';
+    const auto shown = folder.lexically_relative(system_.applicationFolder());
+    window_.setText(Control::stinfo, "Cannot read the folder " + toNfc(shown.string()));
 }
 
 void Game::WordButton_Action()

@@ -47,7 +47,7 @@ private:
     void refreshWordPage();
     void moveTo(Control control, Point at);
     void reportUnshownPicture();
-    void reportEmptyWordList(const std::string& name);
+    void reportUnreadableFolder(const std::filesystem::path& folder);
     void describeLibrary(std::size_t wordListCount);
 
     Window& window_;
