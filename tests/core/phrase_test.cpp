@@ -28,10 +28,21 @@ const PhraseCase phraseCases[] = {
     {"a b.a b.png", 1, {"b", "a ", "*", "", "Warning 'a b' not found!"}},
     {"don't.don't.png", 0, {"don't", "", "*****", "", std::nullopt}},
     {"the dog and the cat.jpg", 0, {"the", "the dog and ", "***", " cat", std::nullopt}},
+    // A word that occurs twice is drawn at either of its positions.
+    {"the dog and the cat.jpg", 3, {"the", "the dog and ", "***", " cat", std::nullopt}},
+    {"the dog and the cat.jpg", 4, {"cat", "the dog and the ", "***", "", std::nullopt}},
+    // The word keeps the phrase's case; the last word equal ignoring case is masked.
+    {"the cat sat.CAT.jpg", 0, {"cat", "the ", "***", " sat", std::nullopt}},
+    {"Cat sat cat.jpg", 0, {"Cat", "Cat sat ", "***", "", std::nullopt}},
+    {"\xC3\x89t\xC3\xA9.\xC3\xA9t\xC3\xA9.png",
+     0,
+     {"\xC3\x89t\xC3\xA9", "", "***", "", std::nullopt}}, // Été, été
     {"the cat sat.cat.more.jpg", 0, {"cat", "the ", "***", " sat", std::nullopt}},
     // Empty words from stray spaces are never drawn.
     {" big  dog .jpg", 1, {"dog", " big  ", "***", " ", std::nullopt}},
     {"   .png", 0, {"", "   ", "", "", std::nullopt}},
+    // An empty target matches an empty word, yet the word to spell must have letters.
+    {"the  cat..jpg", 1, {"cat", "the  ", "***", "", "Warning '' not found!"}},
 };
 
 class PhrasePiecesTest : public ::testing::TestWithParam<PhraseCase> {
@@ -53,11 +64,14 @@ TEST_P(PhrasePiecesTest, PiecesRebuildThePhrase)
 {
     const std::string phrase = phraseOfName(GetParam().name);
     const auto pieces = this->pieces();
-    const std::string masked =
-        maskedPhrase(pieces.PhraseToSpellStart, pieces.PhraseToSpellMask, pieces.PhraseToSpellEnd);
-    EXPECT_EQ(characterCount(masked), characterCount(phrase));
-    const auto wordAt = pieces.PhraseToSpellStart.size();
-    EXPECT_TRUE(equalsIgnoringCase(phrase.substr(wordAt, pieces.PhraseToSpell.size()), pieces.PhraseToSpell));
+    const auto& start = pieces.PhraseToSpellStart;
+    const auto& end = pieces.PhraseToSpellEnd;
+    ASSERT_TRUE(phrase.starts_with(start));
+    ASSERT_TRUE(phrase.ends_with(end));
+    ASSERT_LE(start.size() + end.size(), phrase.size());
+    const std::string maskedWord = phrase.substr(start.size(), phrase.size() - start.size() - end.size());
+    EXPECT_TRUE(equalsIgnoringCase(maskedWord, pieces.PhraseToSpell));
+    EXPECT_EQ(characterCount(maskedPhrase(start, pieces.PhraseToSpellMask, end)), characterCount(phrase));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PhrasePiecesTest, ::testing::ValuesIn(phraseCases));
@@ -72,11 +86,12 @@ TEST(PhraseOfName, IsTheNameUpToTheFirstDot)
 TEST(AccentedNames, CountCharactersNotBytes)
 {
     testing::ScriptedRandom random;
-    for (const std::string name : {"caf\xC3\xA9.png", "cafe\xCC\x81.png"}) {
+    for (const std::string name : {"caf\xC3\xA9.png", "cafe\xCC\x81.png", "cafe\xCC\x81.caf\xC3\xA9.png"}) {
         const auto normalized = toNfc(name);
         const auto pieces = WordSelectSpell(normalized, phraseOfName(normalized), random);
         EXPECT_EQ(pieces.PhraseToSpell, "caf\xC3\xA9");
         EXPECT_EQ(pieces.PhraseToSpellMask, "****");
+        EXPECT_FALSE(pieces.warning);
     }
     const auto greek = WordSelectSpell(
         "\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x99\xCE\x91.\xCF\x83\xCE\xBF\xCF\x86\xCE\xB9\xCE\xB1.png",
