@@ -94,13 +94,62 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, LetterCheckTest, ::testing::ValuesIn(scenari
 
 TEST(LetterCheck, LettersAfterTheWordIsFinishedChangeNothing)
 {
-    GameState state = presenting("a");
-    checkLetter(state, "a", false);
-    const GameState finished = state;
-    checkLetter(state, "a", true);
-    EXPECT_EQ(state.CountCorrect, finished.CountCorrect);
-    EXPECT_EQ(state.PhraseToSpellMask, finished.PhraseToSpellMask);
-    EXPECT_EQ(state.intCurrentLetter, finished.intCurrentLetter);
+    GameState state = presenting("cat");
+    for (const std::string letter : {"c", "a", "t"})
+        checkLetter(state, letter, false);
+    ASSERT_TRUE(state.boolWordFinished);
+    for (const std::string letter : {"t", "T", "c", "x"}) {
+        for (const bool hint : {false, true}) {
+            const auto result = checkLetter(state, letter, hint);
+            EXPECT_TRUE(result.beep) << letter;
+            EXPECT_FALSE(result.wordCompleted) << letter << " must not credit the word again";
+            EXPECT_EQ(state.CountCorrect, 3) << letter;
+            EXPECT_EQ(state.CountAvailable, 3) << letter;
+            EXPECT_EQ(state.PhraseToSpellMask, "cat") << letter;
+            EXPECT_EQ(state.intCurrentLetter, 3) << letter;
+        }
+    }
+}
+
+TEST(LetterCheck, HintsNeverTakePointsBelowZero)
+{
+    GameState state = presenting("cat");
+    state.CountAvailable = 0;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(checkLetter(state, expectedLetter(state), true).beep);
+        EXPECT_EQ(state.CountAvailable, 0);
+    }
+    EXPECT_TRUE(state.boolWordFinished);
+    EXPECT_EQ(state.CountCorrect, 0);
+}
+
+// A position outside the word, or a word of no letters, leaves nothing to reveal:
+// every key and every hint is wrong, and the position never leaves the word.
+TEST(LetterCheck, APositionOutsideTheWordChangesNothing)
+{
+    struct Placement {
+        std::string word;
+        int position;
+    };
+    const Placement placements[] = {{"cat", 0}, {"cat", -1}, {"cat", 4}, {"", 1}, {"", 0}};
+    for (const auto& placement : placements) {
+        for (const std::string letter : {"c", "t", ""}) {
+            for (const bool hint : {false, true}) {
+                GameState state = presenting(placement.word);
+                state.intCurrentLetter = placement.position;
+                const auto result = checkLetter(state, letter, hint);
+                const auto where = placement.word + " at " + std::to_string(placement.position) +
+                                   ", letter '" + letter + "', hint " + std::to_string(hint);
+                EXPECT_TRUE(result.beep) << where;
+                EXPECT_FALSE(result.wordCompleted) << where;
+                EXPECT_FALSE(state.boolWordFinished) << where;
+                EXPECT_EQ(state.intCurrentLetter, placement.position) << where;
+                EXPECT_EQ(state.PhraseToSpellMask, std::string(placement.word.size(), '*')) << where;
+                EXPECT_EQ(state.CountAvailable, static_cast<int>(placement.word.size())) << where;
+                EXPECT_EQ(state.CountCorrect, 0) << where;
+            }
+        }
+    }
 }
 
 TEST(LetterCheck, AccentedLettersMatchIgnoringCase)
