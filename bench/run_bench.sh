@@ -28,6 +28,9 @@ echo "== Memory over a whole game of twenty 24 MP photos"
 
 echo "== A key press on the word page"
 "$bench/game_bench" keys 2>/dev/null
+"$bench/core_bench" --benchmark_out_format=json --benchmark_out="$work/core.json" >/dev/null 2>&1
+core() { python3 -c "import json,sys; print([b[sys.argv[3]] for b in json.load(open(sys.argv[1]))['benchmarks'] if b['name'].startswith(sys.argv[2])][0])" "$work/core.json" "$1" "$2"; }
+printf 'keys, the game alone (no widgets): median %.2f us, 99th percentile %.2f us\n' "$(core keyPress median_us)" "$(core keyPress p99_us)"
 
 echo "== Start on a word list of 100 groups of 1,000 items, against find"
 python3 - "$work/big" <<'PY'
@@ -45,6 +48,8 @@ hyperfine --style none --warmup 2 --runs 10 --export-json "$work/find.json" \
     "find $work/big/words/Big -mindepth 2 -maxdepth 2" >/dev/null
 find_ms=$(median_ms "$work/find.json")
 printf 'Start: %.1f ms; find: %.1f ms; ratio %s (goal 2)\n' "$start_ms" "$find_ms" "$(ratio "$start_ms" "$find_ms")"
+printf 'Gathering alone: %.1f ms for %.0f items, %.0f folders listed (the list and each group once)\n' \
+    "$(core gatherBigWordList real_time)" "$(core gatherBigWordList items)" "$(core gatherBigWordList folders_listed)"
 
 echo "== Start-up to the start page shown, with 2,000 word lists, against a bare full-screen window"
 mkdir -p "$work/app/words"
