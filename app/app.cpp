@@ -1,11 +1,14 @@
 #include "app/app.h"
 
+#include "app/app_style.h"
+
 #include <exception>
 #include <iostream>
 
 App::App(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName("Lumble");
+    setStyle(new AppStyle(style()));
 }
 
 bool App::notify(QObject* receiver, QEvent* event)
